@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libfreetype-dev libpng-dev libx11-dev fonts-liberation2
   libgtest-dev libbenchmark-dev
-  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick strace
+  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick strace desktop-file-utils valgrind
   clang libclang-rt-14-dev
 )
 
