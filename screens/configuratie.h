@@ -12,4 +12,5 @@ inline constexpr std::array<int32_t, 18> StratSubstrat = {1, 2, 2, 3, 3, 4, 3, 4
 // The configuration of element Z by strict filling order, e.g. "1S2+2S2+2P6+3S2+3P6+4S2+3D6" for 26.
 std::string ConfiguratiaElectronica(int32_t z);
 
+// Draws the heading of the atom model and the configuration line in the style left in force.
 void DeseneazaConfiguratia();

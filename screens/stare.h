@@ -19,3 +19,7 @@ struct TipStare {
 };
 
 extern TipStare Stare;
+
+// The reference temperature of the density line, in degrees Celsius, set at each element-screen set-up.
+inline constexpr double TemperaturaReferintaStandard = 20.0;
+
