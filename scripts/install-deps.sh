@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev libpng-dev libx11-dev fonts-liberation2
+  libsdl2-dev libfreetype-dev libpng-dev libx11-dev libxtst-dev fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick strace desktop-file-utils valgrind
   clang libclang-rt-14-dev

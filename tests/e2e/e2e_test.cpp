@@ -232,6 +232,7 @@ TEST_F(EndToEnd, ModifierKeysAloneDoNotEndButAKeyDoes) {
 // A close request through the window manager ends the program normally, on either screen.
 struct CloseCase {
   const char* name;
+  friend void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
   bool onElementScreen;
   const char* how;  // "wmctrl" or a key the window manager binds to Close
 };
@@ -257,7 +258,7 @@ TEST_P(CloseRequest, EndsWithStatusZero) {
 INSTANTIATE_TEST_SUITE_P(Cases, CloseRequest,
                          ::testing::Values(CloseCase{"TableByWindowManager", false, "wmctrl"},
                                            CloseCase{"ElementScreenByAltF4", true, "alt+F4"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(EndToEnd, ReadsNoDataFileAndWritesNoFile) {
   char path[] = "/tmp/tp-strace-XXXXXX";
@@ -280,10 +281,39 @@ TEST_F(EndToEnd, ReadsNoDataFileAndWritesNoFile) {
     EXPECT_EQ(line.find("/fonts/"), std::string::npos) << line;
     const bool writes = line.find("O_WRONLY") != std::string::npos || line.find("O_RDWR") != std::string::npos ||
                         line.find("O_CREAT") != std::string::npos || line.find("creat(") != std::string::npos;
-    if (writes) EXPECT_NE(line.find("\"/dev/"), std::string::npos) << "writes a file: " << line;
+    if (writes) {
+      EXPECT_NE(line.find("\"/dev/"), std::string::npos) << "writes a file: " << line;
+    }
   }
   EXPECT_GT(opens, 0) << "strace recorded nothing";
   std::remove(path);
+}
+
+TEST_F(EndToEnd, StaysResponsiveUnderAnInputFlood) {
+  Program p(session);
+  StartAtTable(p);
+  const auto [x, y] = CellCentre(126);
+  p.Click(x, y, 1);
+  ASSERT_TRUE(WaitForElectrons(p, {{1, 2}, {2, 8}, {3, 18}, {4, 32}, {5, 32}, {6, 18}, {7, 8}}));
+
+  const std::string info = session.Run("xwininfo -id " + p.FindWindow()).out;
+  const auto field = [&](const std::string& name) { return std::stoi(info.substr(info.find(name) + name.size())); };
+  const std::string box = std::to_string(field("Absolute upper-left X:")) + " " +
+                          std::to_string(field("Absolute upper-left Y:")) + " 640 480";
+  // 50,000 pointer motions over the window while the atom model animates.
+  std::thread flood([&] { session.Run(std::string(TP_XFLOOD_PATH) + " 50000 0 " + box, Seconds(120)); });
+  const auto before = p.Screenshot();
+  const bool changes = before && WaitFor([&] {
+    const auto now = p.Screenshot();
+    return now && now->pixels != before->pixels;
+  }, kShort);
+  flood.join();
+  EXPECT_TRUE(changes) << "the picture froze under the flood of motions";
+  EXPECT_TRUE(p.Running());
+
+  // 1,000 key presses: the first one ends the program normally.
+  session.Run(std::string(TP_XFLOOD_PATH) + " 0 1000 " + box, Seconds(60));
+  ExpectEndsWith(p, 0);
 }
 
 TEST(EndToEndFailure, NoDisplayGivesOneLineAndStatusOne) {

@@ -180,7 +180,9 @@ std::string Program::FindWindow(Seconds timeout) {
   if (!window_.empty()) return window_;
   WaitFor(
       [&] {
-        const Result r = session_.Run("xdotool search --onlyvisible --pid " + std::to_string(pid_), Seconds(2));
+        // By caption: the session is private, and the program may run under a tracer with another pid.
+        const Result r = session_.Run("xdotool search --onlyvisible --name '^TABELUL PERIODIC AL LUI MENDELEEV$'",
+                                      Seconds(2));
         std::istringstream lines(r.out);
         std::string id;
         if (std::getline(lines, id) && !id.empty()) window_ = id;
@@ -192,7 +194,7 @@ std::string Program::FindWindow(Seconds timeout) {
 
 std::optional<Image> Program::Screenshot() {
   if (FindWindow().empty()) return std::nullopt;
-  const Result r = session_.Run("import -window " + window_ + " ppm:-", Seconds(10));
+  const Result r = session_.Run("import -window " + window_ + " -depth 8 ppm:-", Seconds(10));
   if (r.status != 0) return std::nullopt;
   std::istringstream in(r.out);
   std::string magic;

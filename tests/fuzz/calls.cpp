@@ -118,8 +118,8 @@ bool RunCalls(const uint8_t* data, std::size_t size, std::string* failure) {
       }
       case 8: {
         const uint16_t font = in.Word() % 20, direction = in.Word() % 3 == 0 ? in.Word() : 0;
-        const uint16_t size = in.Byte() % 8 == 0 ? in.Word() : in.Byte() % 21;
-        SetTextStyle(font, direction, size);
+        const uint16_t cellSize = in.Byte() % 8 == 0 ? in.Word() : in.Byte() % 21;
+        SetTextStyle(font, direction, cellSize);
         break;
       }
       case 9: {
