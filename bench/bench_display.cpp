@@ -47,7 +47,7 @@ void BM_OutText73(benchmark::State& state) {
   SetTextStyle(0, 0, 2);
   SetTextJustify(1, 1);
   const std::string text =
-      "MASA ATOMICA: 1.008 g/mol; Se topeste la: -259.1\xB0" "C; Fierbe la: -252.9\xB0" "C";
+      "MASA ATOMICA: 238.029 g/mol; Se topeste la: 1132.4\xB0" "C; Fierbe la: 3818.0\xB0" "C";
   for (auto _ : state) OutTextXY(319, 435, text);
   state.SetLabel(std::to_string(text.size()) + " characters");
 }

@@ -15,6 +15,9 @@ constexpr std::size_t kPageSize = std::size_t{kWidth} * kHeight;
 // The pages live for the whole process; "releasing" them on CloseGraph would gain nothing, and
 // untouched pages cost no resident memory.
 alignas(64) uint8_t pages[kPageCount][kPageSize];
+// Whether any page may hold something other than colour 0; the pages start that way, so the first
+// InitGraph need not clear them (touching 1.2 MB of fresh memory costs milliseconds at start-up).
+bool pagesDrawnOn = false;
 int activePage = 0;
 int visiblePage = 0;  // written by the program's thread under the page lock, read by the window's
 DrawingState state;
@@ -115,7 +118,10 @@ void OutlineCircle(const Canvas& canvas, int cx, int cy, int radius, uint8_t col
 
 std::mutex& PageLock() { return pageLock; }
 
-Canvas PageCanvas(int page) { return Canvas{pages[page], kWidth, kHeight}; }
+Canvas PageCanvas(int page) {
+  pagesDrawnOn = true;
+  return Canvas{pages[page], kWidth, kHeight};
+}
 
 const uint8_t* PagePixels(int page) { return pages[page]; }
 
@@ -129,7 +135,8 @@ DrawingState& State() { return state; }
 
 void ResetPages() {
   std::lock_guard lock(pageLock);
-  std::memset(pages, 0, sizeof pages);
+  if (pagesDrawnOn) std::memset(pages, 0, sizeof pages);
+  pagesDrawnOn = false;
   activePage = 0;
   visiblePage = 0;
   state = DrawingState{};

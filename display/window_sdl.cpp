@@ -282,6 +282,10 @@ constexpr int kIdleWaitMs = 100;
 // Events handled between two looks at the page, so a flood of them cannot hold presents back.
 constexpr int kEventsPerTurn = 256;
 
+// Xlib's default handler ends the process on any protocol error, such as a wake-up sent to a window
+// while it is being destroyed; none of them is worth ending the program for.
+int IgnoreProtocolError(Display*, XErrorEvent*) { return 0; }
+
 [[noreturn]] int LostServer(Display*) {
   static constexpr char kLine[] = "tabelul-periodic: lost the connection to the X server\n";
   if (write(STDERR_FILENO, kLine, sizeof kLine - 1) < 0) {
@@ -334,6 +338,7 @@ class WindowThread {
     initialised_ = true;
     // After SDL_Init, which opens the X connection, so this handler is the one Xlib calls.
     XSetIOErrorHandler(LostServer);
+    XSetErrorHandler(IgnoreProtocolError);
 
     SDL_Rect screen, usable;
     if (SDL_GetDisplayBounds(0, &screen) != 0) return Failed(why);
@@ -588,7 +593,15 @@ class WindowThread {
 };
 
 // Ends the window when the program exits without CloseGraph, before any static object goes away.
-void CloseAtExit() { backend::Close(); }
+// The process is ending with the window still open. If it ends from the window thread itself (a
+// library calling exit there), that thread cannot be joined: let it go with the process.
+void CloseAtExit() {
+  if (starter.thread.joinable() && starter.thread.get_id() == std::this_thread::get_id()) {
+    starter.thread.detach();
+    return;
+  }
+  backend::Close();
+}
 
 }  // namespace
 

@@ -27,7 +27,7 @@ for _ in $(seq 10); do
   read -r pid ms < <(build/tools/start-time build/tabelul-periodic)
   echo "$ms" >>"$work/start.txt"
   window=$(window_of "$pid")
-  xdotool key --window "$window" q >/dev/null 2>&1 || kill "$pid"
+  xdotool key q >/dev/null 2>&1 || kill "$pid"
   wait "$pid" 2>/dev/null || true
 done
 
@@ -49,7 +49,7 @@ read -r wx wy < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /
 s4=$(switches_of "$pid"); t4=$(date +%s.%N)
 build/tests/e2e/xflood 50000 0 "$wx" "$wy" 640 480
 s5=$(switches_of "$pid"); t5=$(date +%s.%N)
-xdotool key --window "$window" q >/dev/null 2>&1 || kill "$pid"
+xdotool key q >/dev/null 2>&1 || kill "$pid"
 wait "$pid" 2>/dev/null || true
 
 python3 - "$work" "$tick" "$c0" "$c1" "$c2" "$c3" "$s2" "$s3" "$t2" "$t3" "$s4" "$s5" "$t4" "$t5" \

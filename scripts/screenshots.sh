@@ -18,6 +18,6 @@ import -window "$window" docs/table-screen.png
 click "$window" 272 175 1   # the cell of iron
 sleep 0.7
 import -window "$window" docs/element-screen.png
-xdotool key --window "$window" q || true
+xdotool key q || true
 wait "$pid"
 echo "wrote docs/table-screen.png and docs/element-screen.png"

@@ -36,7 +36,7 @@ while [ $SECONDS -lt $end ]; do
   max_period=$(awk -v a="$max_period" -v b="$period" 'BEGIN {print (b > a ? b : a)}')
   echo "rss ${rss} kB, frame period ${period} ms"
 done
-xdotool key --window "$window" q
+xdotool key q
 wait "$pid"
 status=0
 echo "resident memory ${min_rss}..${max_rss} kB; frame period ${min_period}..${max_period} ms"

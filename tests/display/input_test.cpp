@@ -211,7 +211,8 @@ TEST_F(InputTest, PollsRacingAWriterSeeOnlyWrittenStatesInOrder) {
   std::thread writer([&] {
     while (!start.load()) std::this_thread::yield();
     int i = 0;
-    for (; i < kMaxEvents && !stop.load(std::memory_order_relaxed); ++i) {
+    // At least a thousand events, even if the reader is done before this thread gets a core.
+    for (; i < kMaxEvents && (i < 1000 || !stop.load(std::memory_order_relaxed)); ++i) {
       RecordMouse(static_cast<uint16_t>(i % 640), static_cast<uint16_t>(i / 640), ButtonsOf(i));
       if (i % kEventsPerKey == 0) display::input::RecordKey(static_cast<uint8_t>('a' + i / kEventsPerKey % 26));
     }
