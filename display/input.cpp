@@ -60,6 +60,14 @@ uint64_t Show(uint64_t word, uint64_t next) { return next | (IsPress(word & kMou
 std::atomic<uint64_t> mouse{0};
 static_assert(std::atomic<uint64_t>::is_always_lock_free);
 
+// The program reads x, y and then the buttons of one pass. A tap at a new place (a touch screen, a
+// pen) writes a motion and a press at once; falling between those reads, the press would go with
+// the position read before it and select what lay under the previous one. So GetMouseX notes the
+// state it read, and a press that arrives after that is left held for the next buttons read, when
+// the program will have read its position. Program's thread only.
+uint64_t passState = 0;
+bool passOpen = false;
+
 // --- Key queue -----------------------------------------------------------------------------------
 // A ring of entries under a lock that only writers take; polls read the atomic flag. Nothing takes
 // entries out, so once set the flag stays set until Reset.
@@ -120,6 +128,7 @@ std::vector<uint8_t> QueuedKeyBytes() {
 
 void Reset() {
   mouse.store(0, std::memory_order_release);
+  passOpen = false;
   std::lock_guard lock(queueLock);
   queueFirst = 0;
   queueCount = 0;
@@ -131,17 +140,23 @@ void Reset() {
 using namespace display::input;
 
 uint16_t GetMouseX() {
-  return static_cast<uint16_t>(Unpack(mouse.load(std::memory_order_acquire) & kMouseMask).x);
+  passState = mouse.load(std::memory_order_acquire);
+  passOpen = true;
+  return static_cast<uint16_t>(Unpack(passState & kMouseMask).x);
 }
 
 uint16_t GetMouseY() {
-  return static_cast<uint16_t>(Unpack(mouse.load(std::memory_order_acquire) & kMouseMask).y);
+  const uint64_t word = passOpen ? passState : mouse.load(std::memory_order_acquire);
+  return static_cast<uint16_t>(Unpack(word & kMouseMask).y);
 }
 
 // Reading the buttons ends a hold: the event kept aside, if any, becomes the state right after.
 uint16_t GetMouseButtons() {
   display::backend::Polled();
   uint64_t word = mouse.load(std::memory_order_acquire);
+  const bool pressAfterPosition = passOpen && (word & kHeld) && !(passState & kHeld);
+  passOpen = false;
+  if (pressAfterPosition) return static_cast<uint16_t>(ShownButtons(passState));
   while (word & kHeld) {
     const uint64_t next = (word & kAside) ? Show(word, word >> kAsideShift & kMouseMask) : (word & kMouseMask);
     if (mouse.compare_exchange_weak(word, next, std::memory_order_acq_rel, std::memory_order_acquire)) break;

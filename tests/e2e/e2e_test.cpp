@@ -84,8 +84,22 @@ class EndToEnd : public ::testing::Test {
         << "the table screen never showed every cell in its colour; first wrong: " << wrong;
   }
 
-  bool WaitForElectrons(Program& p, const std::map<int, int>& expected) {
-    return WaitFor([&] { auto s = p.Screenshot(); return s && ElectronsPerShell(*s) == expected; }, kShort);
+  // Waits until a screenshot shows exactly these electrons per shell; says what it saw last if not.
+  ::testing::AssertionResult WaitForElectrons(Program& p, const std::map<int, int>& expected) {
+    std::map<int, int> seen;
+    bool table = false;
+    if (WaitFor([&] {
+          auto s = p.Screenshot();
+          if (!s) return false;
+          seen = ElectronsPerShell(*s);
+          table = ShowsTable(*s);
+          return seen == expected;
+        }, kShort)) {
+      return ::testing::AssertionSuccess();
+    }
+    auto failure = ::testing::AssertionFailure() << "last screenshot: " << (table ? "the table" : "no table");
+    for (const auto& [shell, count] : seen) failure << ", shell " << shell << ": " << count;
+    return failure << "; program " << (p.Running() ? "running" : "ended") << ", stderr: " << p.Stderr();
   }
 
   bool WaitForTable(Program& p) {
@@ -186,6 +200,21 @@ TEST_F(EndToEnd, LeftClickOpensTheElementAndRightClickReturns) {
   EXPECT_TRUE(WaitForElectrons(p, {{1, 1}}));
 
   p.Key("space");
+  ExpectEndsWith(p, 0);
+}
+
+// Xvfb keeps no backing store: a window mapped again shows only what the program repaints.
+TEST_F(EndToEnd, RestoredWindowIsRepainted) {
+  Program p(session);
+  StartAtTable(p);
+  const std::string id = p.FindWindow();
+  session.Run("xdotool windowminimize --sync " + id);
+  ASSERT_TRUE(WaitFor([&] { return session.Run("xdotool search --onlyvisible --name MENDELEEV").out.empty(); },
+                      kShort))
+      << "the window was not minimised";
+  session.Run("wmctrl -i -a " + id);
+  EXPECT_TRUE(WaitForTable(p)) << "the table was not repainted after the window was restored";
+  p.Key("q");
   ExpectEndsWith(p, 0);
 }
 

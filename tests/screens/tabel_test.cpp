@@ -226,4 +226,25 @@ TEST_F(TabelTest, HitTest) {
   }
 }
 
+// A tap at a new place writes a motion and a press at once. Arriving after the pass has read the
+// position (over RH) and before it reads the buttons, the press must not select RH: it waits for the
+// next pass, which reads its own position (over H).
+TEST_F(TabelTest, TapBetweenThePositionAndTheButtonsSelectsWhereItLanded) {
+  display::input::Reset();
+  display::input::RecordMouse(300, 210, 0);  // over RH
+  int sondari = 0;
+  display::headless::SetPollHook([&] {
+    // The poll hook runs inside GetMouseButtons, after GetMouseX and GetMouseY have been read.
+    if (++sondari == 3) {
+      display::input::RecordMouse(48, 58, 0);
+      display::input::RecordMouse(48, 58, 1);
+      display::input::RecordMouse(48, 58, 0);
+    }
+    if (sondari == 100) display::input::RecordKey(' ');
+  });
+  const int32_t ales = AsteaptaSelectia();
+  display::headless::SetPollHook({});
+  EXPECT_EQ(ales, 1) << "the tap selected what lay under the previous position";
+}
+
 }  // namespace
