@@ -10,6 +10,7 @@
 #include "display/core.h"
 #include "display/text.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -88,7 +89,19 @@ void ClearDevice() {
 
 // --- Colours and drawing ------------------------------------------------------------------------
 
-uint32_t NamedColor(uint32_t rgb) { return display::NearestPaletteIndex(rgb); }
+// The screens name a handful of colours over and over (the table screen some 500 times): remember
+// the answers instead of searching the 256 entries each time. Program's thread only.
+uint32_t NamedColor(uint32_t rgb) {
+  struct Known {
+    uint32_t rgb = 0xFFFFFFFF;  // no 0xRRGGBB value has a high byte
+    uint8_t index = 0;
+  };
+  static std::array<Known, 16> known;
+  const uint32_t key = rgb & 0xFFFFFF;
+  Known& slot = known[(key * 2654435761u) >> 28];
+  if (slot.rgb != key) slot = Known{key, display::NearestPaletteIndex(key)};
+  return slot.index;
+}
 
 void SetColor(uint32_t colour) {
   if (open) State().colour = static_cast<uint8_t>(colour);

@@ -102,6 +102,13 @@ class EndToEnd : public ::testing::Test {
     return failure << "; program " << (p.Running() ? "running" : "ended") << ", stderr: " << p.Stderr();
   }
 
+  // A left click on the cell of element 118, the most electrons: seven shells, 118 rings.
+  void OpenElement118(Program& p) {
+    const auto [x, y] = CellCentre(126);
+    p.Click(x, y, 1);
+    ASSERT_TRUE(WaitForElectrons(p, {{1, 2}, {2, 8}, {3, 18}, {4, 32}, {5, 32}, {6, 18}, {7, 8}}));
+  }
+
   bool WaitForTable(Program& p) {
     return WaitFor([&] { auto s = p.Screenshot(); return s && ShowsTable(*s); }, kShort);
   }
@@ -117,7 +124,7 @@ class EndToEnd : public ::testing::Test {
 
 TEST_F(EndToEnd, WindowHasCaptionSizeAndNoMaximise) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   const std::string id = p.FindWindow();
 
   EXPECT_NE(session.Run("xprop -id " + id + " _NET_WM_NAME").out.find(std::string("\"") + kCaption + "\""),
@@ -145,7 +152,7 @@ TEST_F(EndToEnd, WindowHasCaptionSizeAndNoMaximise) {
 
 TEST_F(EndToEnd, TableShowsPlaceholdersAndEmptyRows) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   const auto s = p.Screenshot();
   ASSERT_TRUE(s);
   for (int code : {93, 111}) {
@@ -162,7 +169,7 @@ TEST_F(EndToEnd, TableShowsPlaceholdersAndEmptyRows) {
 
 TEST_F(EndToEnd, LeftClickOpensTheElementAndRightClickReturns) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
 
   // A placeholder selects nothing.
   const auto [px, py] = CellCentre(93);
@@ -206,7 +213,7 @@ TEST_F(EndToEnd, LeftClickOpensTheElementAndRightClickReturns) {
 // Xvfb keeps no backing store: a window mapped again shows only what the program repaints.
 TEST_F(EndToEnd, RestoredWindowIsRepainted) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   const std::string id = p.FindWindow();
   session.Run("xdotool windowminimize --sync " + id);
   ASSERT_TRUE(WaitFor([&] { return session.Run("xdotool search --onlyvisible --name MENDELEEV").out.empty(); },
@@ -220,7 +227,7 @@ TEST_F(EndToEnd, RestoredWindowIsRepainted) {
 
 TEST_F(EndToEnd, ElectronsTurnClockwise) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   // Caesium has one electron on shell 6: 0.36 degrees a frame, a turn in about 4.5 s.
   const auto [x, y] = CellCentre(91);
   p.Click(x, y, 1);
@@ -250,7 +257,7 @@ TEST_F(EndToEnd, ElectronsTurnClockwise) {
 
 TEST_F(EndToEnd, ModifierKeysAloneDoNotEndButAKeyDoes) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   for (const char* key : {"shift", "ctrl", "alt", "Caps_Lock", "Print", "super"}) p.Key(key);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_TRUE(p.Running()) << "a modifier key alone ended the program";
@@ -270,7 +277,7 @@ class CloseRequest : public EndToEnd, public ::testing::WithParamInterface<Close
 
 TEST_P(CloseRequest, EndsWithStatusZero) {
   Program p(session);
-  StartAtTable(p);
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
   if (GetParam().onElementScreen) {
     const auto [x, y] = CellCentre(1);
     p.Click(x, y, 1);
@@ -320,10 +327,8 @@ TEST_F(EndToEnd, ReadsNoDataFileAndWritesNoFile) {
 
 TEST_F(EndToEnd, StaysResponsiveUnderAnInputFlood) {
   Program p(session);
-  StartAtTable(p);
-  const auto [x, y] = CellCentre(126);
-  p.Click(x, y, 1);
-  ASSERT_TRUE(WaitForElectrons(p, {{1, 2}, {2, 8}, {3, 18}, {4, 32}, {5, 32}, {6, 18}, {7, 8}}));
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
+  ASSERT_NO_FATAL_FAILURE(OpenElement118(p));
 
   const std::string info = session.Run("xwininfo -id " + p.FindWindow()).out;
   const auto field = [&](const std::string& name) { return std::stoi(info.substr(info.find(name) + name.size())); };
@@ -364,10 +369,8 @@ TEST(EndToEndFailure, NoDisplayGivesOneLineAndStatusOne) {
 
 TEST_F(EndToEnd, LostXConnectionGivesOneLineAndStatusOne) {
   Program p(session);
-  StartAtTable(p);
-  const auto [x, y] = CellCentre(126);
-  p.Click(x, y, 1);
-  ASSERT_TRUE(WaitForElectrons(p, {{1, 2}, {2, 8}, {3, 18}, {4, 32}, {5, 32}, {6, 18}, {7, 8}}));
+  ASSERT_NO_FATAL_FAILURE(StartAtTable(p));
+  ASSERT_NO_FATAL_FAILURE(OpenElement118(p));
   const auto killed = std::chrono::steady_clock::now();
   session.KillServer();
   const auto exit = p.WaitExit(Seconds(5));
