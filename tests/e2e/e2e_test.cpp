@@ -350,6 +350,39 @@ TEST_F(EndToEnd, StaysResponsiveUnderAnInputFlood) {
   ExpectEndsWith(p, 0);
 }
 
+// A screen that holds the drawing area but not a frame around it gets a window without frame; a
+// smaller one cannot show the program at all.
+TEST(EndToEndScreen, ExactlyTheDrawingAreaGivesAFramelessWindow) {
+  XSession small(640, 480);
+  ASSERT_TRUE(small.Ready());
+  Program p(small);
+  const std::string id = p.FindWindow();
+  ASSERT_FALSE(id.empty()) << p.Stderr();
+  const std::string info = small.Run("xwininfo -id " + id).out;
+  EXPECT_NE(info.find("Absolute upper-left X:  0\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Absolute upper-left Y:  0\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Width: 640\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Height: 480\n"), std::string::npos) << info;
+  const std::string extents = small.Run("xprop -id " + id + " _NET_FRAME_EXTENTS").out;
+  EXPECT_NE(extents.find("= 0, 0, 0, 0"), std::string::npos) << extents;
+  p.Key("q");
+  const auto exit = p.WaitExit(kShort);
+  ASSERT_TRUE(exit.has_value());
+  EXPECT_EQ(*exit, 0);
+}
+
+TEST(EndToEndScreen, TooSmallAScreenGivesOneLineAndStatusOne) {
+  XSession tiny(320, 240);
+  ASSERT_TRUE(tiny.Ready());
+  Program p(tiny);
+  const auto exit = p.WaitExit(kShort);
+  ASSERT_TRUE(exit.has_value()) << "the program did not end";
+  EXPECT_EQ(*exit, 1);
+  const std::string err = p.Stderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_EQ(err.rfind("tabelul-periodic: ", 0), 0u) << err;
+}
+
 TEST(EndToEndFailure, NoDisplayGivesOneLineAndStatusOne) {
   const std::string cmd = "DISPLAY=:4095 timeout 10 " + ProgramPath() + " 2>&1 >/dev/null; echo \"status=$?\"";
   FILE* pipe = popen(cmd.c_str(), "r");
