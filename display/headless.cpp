@@ -9,6 +9,7 @@ namespace display::headless {
 namespace {
 std::function<void(unsigned)> pauseHook;
 std::function<void()> pollHook;
+std::function<void()> wakeHook;
 std::string openFailure;
 bool open = false;
 int opened = 0;
@@ -17,6 +18,7 @@ int closed = 0;
 
 void SetPauseHook(std::function<void(unsigned)> hook) { pauseHook = std::move(hook); }
 void SetPollHook(std::function<void()> hook) { pollHook = std::move(hook); }
+void SetWakeHook(std::function<void()> hook) { wakeHook = std::move(hook); }
 void SetOpenFailure(std::string why) { openFailure = std::move(why); }
 bool IsOpen() { return open; }
 int OpenCount() { return opened; }
@@ -42,7 +44,9 @@ void Close() {
   ++closed;
 }
 
-void Wake() {}
+void Wake() {
+  if (wakeHook) wakeHook();
+}
 
 void Pause(unsigned milliseconds) {
   if (pauseHook) pauseHook(milliseconds);

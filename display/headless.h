@@ -13,6 +13,10 @@ void SetPauseHook(std::function<void(unsigned)> hook);
 // Called at every poll of the mouse buttons or the key state.
 void SetPollHook(std::function<void()> hook);
 
+// Called whenever the visible page changes (a drawing on it, a page switch): a point inside a drawing
+// at which a test can make input arrive.
+void SetWakeHook(std::function<void()> hook);
+
 // Makes the next InitGraph fail with this reason (empty: succeed).
 void SetOpenFailure(std::string why);
 

@@ -129,6 +129,22 @@ TEST_F(ProgramTest, KeyOrCloseRequestOnTheTableScreenEnds) {
   }
 }
 
+// A request to close the window that arrives while the table is still being drawn: the drawing is
+// finished, the wait ends at its first pass, and the program ends without an element screen.
+TEST_F(ProgramTest, CloseRequestWhileTheTableIsDrawnEnds) {
+  int schimbari = 0;
+  display::headless::SetWakeHook([&] {
+    if (++schimbari == 150) display::input::RecordCloseRequest();  // some columns into the table
+  });
+  const Jurnal j = Ruleaza({});
+  display::headless::SetWakeHook({});
+  EXPECT_GT(schimbari, 150) << "the request did not arrive during the drawing";
+  EXPECT_EQ(j.vizite, 1);
+  EXPECT_EQ(j.sondariInTabel, 2) << "the wait did not end at its first pass (buttons, then the key)";
+  EXPECT_EQ(j.pauze, 0);
+  EXPECT_TRUE(j.elemente.empty());
+}
+
 // A key pressed during a frame: that frame is finished, flip and pause included, then the program
 // ends. The shown page holds the last frame, the other one is cleared.
 TEST_F(ProgramTest, KeyOnTheElementScreenEndsAfterTheCurrentFrame) {
