@@ -19,6 +19,11 @@ int closed = 0;
 void SetPauseHook(std::function<void(unsigned)> hook) { pauseHook = std::move(hook); }
 void SetPollHook(std::function<void()> hook) { pollHook = std::move(hook); }
 void SetWakeHook(std::function<void()> hook) { wakeHook = std::move(hook); }
+void ClearHooks() {
+  pauseHook = {};
+  pollHook = {};
+  wakeHook = {};
+}
 void SetOpenFailure(std::string why) { openFailure = std::move(why); }
 bool IsOpen() { return open; }
 int OpenCount() { return opened; }

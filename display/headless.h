@@ -17,6 +17,9 @@ void SetPollHook(std::function<void()> hook);
 // at which a test can make input arrive.
 void SetWakeHook(std::function<void()> hook);
 
+// Removes the pause, poll and wake hooks.
+void ClearHooks();
+
 // Makes the next InitGraph fail with this reason (empty: succeed).
 void SetOpenFailure(std::string why);
 

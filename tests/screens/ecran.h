@@ -16,21 +16,23 @@
 
 namespace ecran {
 
+// No hooks, no input, a fresh program state: what every screen test starts from and leaves behind.
+inline void UitaTotul() {
+  display::headless::ClearHooks();
+  display::input::Reset();
+  Stare = TipStare{};
+}
+
 // Every test starts with the window open, pages cleared, no input, no hooks and a fresh state.
 class EcranDeschis : public ::testing::Test {
  protected:
   void SetUp() override {
-    display::headless::SetPauseHook({});
-    display::headless::SetPollHook({});
-    display::input::Reset();
-    Stare = TipStare{};
+    UitaTotul();
     InitGraph(Stare.Driver, Stare.Mod, "TEST");
   }
   void TearDown() override {
-    display::headless::SetPauseHook({});
-    display::headless::SetPollHook({});
     CloseGraph();
-    display::input::Reset();
+    UitaTotul();
   }
 };
 

@@ -6,6 +6,7 @@
 #include "display/input.h"
 #include "screens/program.h"
 #include "screens/stare.h"
+#include "tests/screens/ecran.h"
 
 #include <gtest/gtest.h>
 
@@ -46,17 +47,10 @@ bool PaginaGoala(int page) {
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    display::headless::SetPauseHook({});
-    display::headless::SetPollHook({});
-    display::input::Reset();
-    Stare = TipStare{};
+    ecran::UitaTotul();
     ASSERT_FALSE(display::headless::IsOpen());
   }
-  void TearDown() override {
-    display::headless::SetPauseHook({});
-    display::headless::SetPollHook({});
-    display::input::Reset();
-  }
+  void TearDown() override { ecran::UitaTotul(); }
 
   // Runs the whole program. laPauza runs at the end of every frame (after the flip, before the
   // frame's tests), laSondare at every poll; both see the journal already updated.
